@@ -1,0 +1,11 @@
+# Portable sources: text rules, parsing, command and script texts, tables.
+set(PORTABLE_SOURCES
+  src/host/host_rules.cpp
+  src/host/line_reader.cpp
+)
+
+# Windows sources behind the host header, and the window layer.
+set(WINDOWS_SOURCES
+  src/host/host_files.cpp
+  src/host/host_system.cpp
+)

@@ -1,0 +1,14 @@
+# The program, static so it needs only the DLLs that Windows ships.
+add_link_options(-static -static-libgcc -static-libstdc++ $<$<CONFIG:MinSizeRel,Release>:-s>)
+
+add_library(quorbel_windows STATIC ${WINDOWS_SOURCES})
+target_include_directories(quorbel_windows PUBLIC src)
+target_compile_definitions(quorbel_windows PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+target_link_libraries(quorbel_windows PUBLIC quorbel_portable ole32 shell32 user32 gdi32 comctl32)
+
+add_executable(quorbel-ip WIN32 src/app/main.cpp src/app/quorbel-ip.rc)
+target_link_libraries(quorbel-ip PRIVATE quorbel_windows)
+
+if(QUORBEL_WINDOWS_TESTS)
+  include(cmake/wine-tests.cmake)
+endif()

@@ -1,0 +1,23 @@
+# Windows-side tests, cross-built with GoogleTest from the Debian source and
+# run under Wine by the emulator wrapper. A fixture brings the Wine session
+# (prefix, Xvfb, wineserver) up before them and down after them.
+set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+set(WINE_SESSION ${CMAKE_SOURCE_DIR}/scripts/wine-session)
+add_test(NAME wine_up COMMAND ${WINE_SESSION} up)
+add_test(NAME wine_down COMMAND ${WINE_SESSION} down)
+set_tests_properties(wine_up PROPERTIES FIXTURES_SETUP wine)
+set_tests_properties(wine_down PROPERTIES FIXTURES_CLEANUP wine)
+
+function(add_wine_test name)
+  add_executable(${name} ${ARGN})
+  target_link_libraries(${name} PRIVATE quorbel_windows gtest gtest_main)
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 300)
+endfunction()
+
+file(GLOB WIN_TESTS CONFIGURE_DEPENDS tests/win/*_test.cpp)
+add_wine_test(win_tests ${WIN_TESTS})

@@ -1,0 +1,36 @@
+// The one layer through which the program reaches Windows. Every text is a GBK
+// byte string; an empty std::string stands for an absent text as well. No
+// operation shows a message of its own or throws: failure is in the result.
+#pragma once
+
+#include <string>
+
+// Folders and system.
+std::string programDirectory(); // folder of the .exe, no trailing backslash
+std::string tempFolder();       // always ends in a backslash; empty on failure
+int queryOsKind();              // 0 other, 1 Win32s, 2 Windows 9x, 3 NT
+void restrictDllSearch();       // System32 only for DLLs loaded from here on
+
+// Processes and the shell. runAndWait is true when the process started; the
+// child's exit code goes to exitCode when the caller asks for it.
+bool runAndWait(const std::string& commandLine, unsigned long* exitCode = nullptr);
+int shellOpen(const std::string& path); // ShellExecute's result, > 32 on success
+void openWebPage(const std::string& address);
+
+// User interface: the MessageBox flags are passed through, task-modal added
+// unless system-modal was asked for. Returns the button pressed.
+int showMessage(const std::string& text, unsigned flags, const std::string& title);
+
+// Files. A file number is positive; 0 names no file.
+bool writeFile(const std::string& path, const std::string& bytes);
+bool deleteFile(const std::string& path);
+int openFile(const std::string& path);
+std::string readLine(int file);
+bool fileEnded(int file); // true once readLine can only give empty texts
+void closeFile(int file);
+
+// Settings (INI) files.
+std::string readProfileValue(const std::string& file, const std::string& section,
+                             const std::string& key);
+bool writeProfileValue(const std::string& file, const std::string& section,
+                       const std::string& key, const std::string& value);

@@ -1,0 +1,78 @@
+// Folders, the system version, processes, the shell and message boxes.
+#include "host.h"
+
+#include "host_rules.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+std::string programDirectory() {
+    // Fixed for the whole run; worked out on the first call, at start-up.
+    static const std::string directory = [] {
+        char path[MAX_PATH * 4];
+        DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
+        return directoryOf(std::string(path, n < sizeof path ? n : 0));
+    }();
+    return directory;
+}
+
+std::string tempFolder() {
+    char path[260];
+    DWORD n = GetTempPathA(sizeof path, path);
+    if (n == 0 || n >= sizeof path) return std::string();
+    return withTrailingBackslash(std::string(path, n));
+}
+
+int queryOsKind() {
+    OSVERSIONINFOA info{};
+    info.dwOSVersionInfoSize = 148;
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+    GetVersionExA(&info);
+#pragma GCC diagnostic pop
+    return osKindOfPlatform(info.dwPlatformId);
+}
+
+void restrictDllSearch() {
+    // Absent before Windows 7 with KB2533623; there the loader's defaults stay.
+    using SetDirs = BOOL(WINAPI*)(DWORD);
+    HMODULE kernel = GetModuleHandleA("kernel32.dll");
+    auto set = reinterpret_cast<SetDirs>(
+        reinterpret_cast<void*>(GetProcAddress(kernel, "SetDefaultDllDirectories")));
+    if (set) set(LOAD_LIBRARY_SEARCH_SYSTEM32);
+}
+
+bool runAndWait(const std::string& commandLine, unsigned long* exitCode) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_HIDE;
+    PROCESS_INFORMATION process{};
+    std::string line = commandLine; // CreateProcessA may write into it
+    if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process))
+        return false;
+    WaitForSingleObject(process.hProcess, INFINITE);
+    if (exitCode) {
+        DWORD code = 0;
+        GetExitCodeProcess(process.hProcess, &code);
+        *exitCode = code;
+    }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return true;
+}
+
+int shellOpen(const std::string& path) {
+    HINSTANCE result = ShellExecuteA(nullptr, nullptr, path.c_str(), nullptr, "", SW_SHOWNORMAL);
+    return static_cast<int>(reinterpret_cast<INT_PTR>(result));
+}
+
+void openWebPage(const std::string& address) {
+    HWND owner = FindWindowExA(nullptr, nullptr, nullptr, "Microsoft Internet Explorer");
+    ShellExecuteA(owner, "open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+int showMessage(const std::string& text, unsigned flags, const std::string& title) {
+    return MessageBoxA(nullptr, text.c_str(), title.c_str(), messageBoxStyle(flags));
+}
