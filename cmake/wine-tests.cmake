@@ -21,3 +21,5 @@ endfunction()
 
 file(GLOB WIN_TESTS CONFIGURE_DEPENDS tests/win/*_test.cpp)
 add_wine_test(win_tests ${WIN_TESTS})
+
+add_executable(wintool tests/e2e/wintool.cpp)

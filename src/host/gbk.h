@@ -5,7 +5,9 @@
 #include <string>
 
 // A byte of 0x80 or more begins a two-byte character.
-inline bool isLeadByte(char c) { return static_cast<unsigned char>(c) >= 0x80; }
+inline bool isLeadByte(char c) {
+    return static_cast<unsigned char>(c) >= 0x80;
+}
 
 // Index of the last occurrence of `c` at a character boundary, or npos.
 inline std::size_t lastCharAt(const std::string& s, char c) {

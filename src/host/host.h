@@ -32,5 +32,5 @@ void closeFile(int file);
 // Settings (INI) files.
 std::string readProfileValue(const std::string& file, const std::string& section,
                              const std::string& key);
-bool writeProfileValue(const std::string& file, const std::string& section,
-                       const std::string& key, const std::string& value);
+bool writeProfileValue(const std::string& file, const std::string& section, const std::string& key,
+                       const std::string& value);

@@ -54,13 +54,15 @@ bool writeFile(const std::string& path, const std::string& bytes) {
     return CloseHandle(handle) && ok;
 }
 
-bool deleteFile(const std::string& path) { return DeleteFileA(path.c_str()) != 0; }
+bool deleteFile(const std::string& path) {
+    return DeleteFileA(path.c_str()) != 0;
+}
 
 int openFile(const std::string& path) {
     if (path.empty()) return 0;
-    HANDLE handle = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE handle =
+        CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) return 0;
     for (std::size_t i = 0; i < openFiles.size(); ++i) {
         if (!openFiles[i].handle) {
@@ -105,8 +107,8 @@ std::string readProfileValue(const std::string& file, const std::string& section
     return std::string(value.data(), n);
 }
 
-bool writeProfileValue(const std::string& file, const std::string& section,
-                       const std::string& key, const std::string& value) {
-    return WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(),
-                                      file.c_str()) != 0;
+bool writeProfileValue(const std::string& file, const std::string& section, const std::string& key,
+                       const std::string& value) {
+    return WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), file.c_str()) !=
+           0;
 }

@@ -15,16 +15,21 @@ std::string withTrailingBackslash(const std::string& folder) {
 
 std::string dropLeadingBlanks(const std::string& text) {
     std::size_t i = 0;
-    while (i < text.size() && text[i] >= 0x01 && text[i] <= 0x20) ++i;
+    while (i < text.size() && text[i] >= 0x01 && text[i] <= 0x20)
+        ++i;
     return text.substr(i);
 }
 
 int osKindOfPlatform(unsigned long platformId) {
     switch (platformId) {
-    case 0: return 1; // Win32s
-    case 1: return 2; // Windows 95, 98, Me
-    case 2: return 3; // NT family
-    default: return 0;
+    case 0:
+        return 1; // Win32s
+    case 1:
+        return 2; // Windows 95, 98, Me
+    case 2:
+        return 3; // NT family
+    default:
+        return 0;
     }
 }
 

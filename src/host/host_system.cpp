@@ -49,8 +49,8 @@ bool runAndWait(const std::string& commandLine, unsigned long* exitCode) {
     startup.wShowWindow = SW_HIDE;
     PROCESS_INFORMATION process{};
     std::string line = commandLine; // CreateProcessA may write into it
-    if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process))
+    if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process))
         return false;
     WaitForSingleObject(process.hProcess, INFINITE);
     if (exitCode) {

@@ -12,7 +12,7 @@ using ReadChunk = long (*)(void* source, std::uint64_t offset, char* buffer, uns
 const unsigned lineChunkSize = 512;
 
 struct LineRead {
-    std::string text;  // without the line feed and one ending carriage return
+    std::string text;   // without the line feed and one ending carriage return
     std::uint64_t next; // where the next line starts
     bool failed;        // a read error; the caller moves to the end of the file
 };
@@ -23,4 +23,6 @@ struct LineRead {
 LineRead readLineAt(ReadChunk read, void* source, std::uint64_t offset);
 
 // True when no further line can come from a position holding this byte.
-inline bool stopsLines(char c) { return c == '\0' || c == '\x1a'; }
+inline bool stopsLines(char c) {
+    return c == '\0' || c == '\x1a';
+}

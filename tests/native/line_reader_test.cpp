@@ -38,7 +38,10 @@ TEST(LineReader, SplitsLines) {
         {"one CR dropped", std::string("a\r\r\nb\n"), {"a\r", "b", "", ""}},
         {"empty line", std::string("\n\nx"), {"", "", "x", ""}},
         {"zero byte stays", std::string("ab\0cd\nef", 8), {"ab", "", "", ""}},
-        {"Ctrl-Z stays", std::string("ab\x1a" "cd\n"), {"ab", "", "", ""}},
+        {"Ctrl-Z stays",
+         std::string("ab\x1a"
+                     "cd\n"),
+         {"ab", "", "", ""}},
         {"GBK text", std::string("本地\r\n连接"), {"本地", "连接", ""}},
         {"trail byte 0x7C", std::string("\x81|x\n|y"), {"\x81|x", "|y", ""}},
         {"trail byte 0x5C", std::string("\x95\\\nz"), {"\x95\\", "z", ""}},
@@ -60,7 +63,10 @@ TEST(LineReader, CharacterAcrossTheChunkEdge) {
     // The lead byte is the chunk's last byte; its second byte is a line feed
     // value only by accident of the encoding and must not end the line.
     std::string head(lineChunkSize - 1, 'a');
-    EXPECT_EQ(linesOf(head + "\xb0\n" "b\nc", 3), (Lines{head + "\xb0\nb", "c", ""}));
+    EXPECT_EQ(linesOf(head + "\xb0\n"
+                             "b\nc",
+                      3),
+              (Lines{head + "\xb0\nb", "c", ""}));
     EXPECT_EQ(linesOf(head + "\xb1\xbe\r\nc", 2), (Lines{head + "\xb1\xbe", "c"}));
 }
 
