@@ -23,3 +23,8 @@ file(GLOB WIN_TESTS CONFIGURE_DEPENDS tests/win/*_test.cpp)
 add_wine_test(win_tests ${WIN_TESTS})
 
 add_executable(wintool tests/e2e/wintool.cpp)
+
+# A small program that the host tests start, copy and question.
+add_executable(host_probe tests/win/helpers/host_probe.cpp)
+target_link_libraries(host_probe PRIVATE quorbel_windows)
+add_dependencies(win_tests host_probe)

@@ -1,12 +1,7 @@
-#include "host/host.h"
+#include "program.h"
 
 #include <windows.h>
-#include <ole2.h>
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    restrictDllSearch();
-    OleInitialize(nullptr);
-    SetCurrentDirectoryA(programDirectory().c_str());
-    OleUninitialize();
-    return 0;
+    return startProgram();
 }

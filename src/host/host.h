@@ -34,3 +34,6 @@ std::string readProfileValue(const std::string& file, const std::string& section
                              const std::string& key);
 bool writeProfileValue(const std::string& file, const std::string& section, const std::string& key,
                        const std::string& value);
+
+// Closes every file still open, at the end of the run.
+void closeAllFiles();

@@ -112,3 +112,7 @@ bool writeProfileValue(const std::string& file, const std::string& section, cons
     return WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), file.c_str()) !=
            0;
 }
+
+void closeAllFiles() {
+    for (std::size_t i = 0; i < openFiles.size(); ++i) closeFile(static_cast<int>(i + 1));
+}
