@@ -1,7 +1,8 @@
 # The Wine session shared by the tests and scripts/run: a prefix inside the
 # build tree, Chinese locale (ANSI code page 936), a virtual desktop, our own
 # Xvfb and a wineserver kept alive while the session is up.
-WINE_DIR="$ROOT/build/wine"
+# QUORBEL_WINE_DIR gives a second, separate session (own prefix, display, server).
+WINE_DIR="${QUORBEL_WINE_DIR:-$ROOT/build/wine}"
 STATE="$WINE_DIR/session"
 
 export WINEPREFIX="$WINE_DIR/prefix"
