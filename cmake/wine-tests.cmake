@@ -28,3 +28,5 @@ add_executable(wintool tests/e2e/wintool.cpp)
 add_executable(host_probe tests/win/helpers/host_probe.cpp)
 target_link_libraries(host_probe PRIVATE quorbel_windows)
 add_dependencies(win_tests host_probe)
+# The message-box tests show windows on the one desktop.
+set_tests_properties(win_tests PROPERTIES RESOURCE_LOCK desktop)

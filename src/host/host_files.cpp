@@ -114,5 +114,6 @@ bool writeProfileValue(const std::string& file, const std::string& section, cons
 }
 
 void closeAllFiles() {
-    for (std::size_t i = 0; i < openFiles.size(); ++i) closeFile(static_cast<int>(i + 1));
+    for (std::size_t i = 0; i < openFiles.size(); ++i)
+        closeFile(static_cast<int>(i + 1));
 }
