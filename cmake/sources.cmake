@@ -2,17 +2,39 @@
 set(PORTABLE_SOURCES
   src/host/host_rules.cpp
   src/host/line_reader.cpp
+  src/adapters/adapter_list.cpp
+  src/reader/capture.cpp
   src/reader/capture_state.cpp
+  src/app/skin_colors.cpp
+  src/reader/modern_report.cpp
+  src/reader/record.cpp
+  src/reader/report_parser.cpp
+  src/reader/settings_display.cpp
+  src/reader/text_rules.cpp
+  src/app/web_pages.cpp
+  src/profiles/dns_chooser.cpp
+  src/profiles/profile_store.cpp
+  src/writer/apply_static.cpp
+  src/writer/automatic_settings.cpp
+  src/writer/box_check.cpp
+  src/writer/settings_script.cpp
 )
 
 # Windows sources behind the host header, and the window layer.
 set(WINDOWS_SOURCES
+  src/host/host_adapters.cpp
   src/host/host_files.cpp
   src/host/host_system.cpp
   src/app/controls.cpp
   src/app/events.cpp
   src/app/keyboard.cpp
   src/app/menu.cpp
+  src/app/popup_menu.cpp
   src/app/program.cpp
   src/app/window.cpp
+  src/app/skin.cpp
+  src/app/skin_attach.cpp
+  src/app/skin_gdi.cpp
+  src/app/skin_messages.cpp
+  src/app/skin_paint.cpp
 )

@@ -1,5 +1,13 @@
 #include "events.h"
 
+#include "adapters/adapter_list.h"
+#include "popup_menu.h"
+#include "profiles/dns_chooser.h"
+#include "profiles/profile_store.h"
+#include "reader/settings_display.h"
+#include "writer/apply_static.h"
+#include "writer/automatic_settings.h"
+
 struct EventRow {
     int source;
     EventKind kind;
@@ -7,19 +15,18 @@ struct EventRow {
     void (*mouseHandler)(int x, int y, unsigned keys);
 };
 
-// Handlers are filled in as the features that own them arrive.
 const EventRow eventTable[] = {
-    {sourceMainWindow, created, nullptr, nullptr},
-    {sourceMainWindow, willBeDestroyed, nullptr, nullptr},
-    {网卡列表, listItemSelected, nullptr, nullptr},
-    {组合框1, listItemSelected, nullptr, nullptr},
-    {按钮1, clicked, nullptr, nullptr},
-    {按钮2, clicked, nullptr, nullptr},
-    {按钮3, clicked, nullptr, nullptr},
-    {标签7, mouseMoved, nullptr, nullptr},
-    {sourceExitItem, itemSelected, nullptr, nullptr},
-    {sourceUpdateItem, itemSelected, nullptr, nullptr},
-    {sourceAboutItem, itemSelected, nullptr, nullptr},
+    {sourceMainWindow, created, onMainWindowCreated, nullptr},
+    {sourceMainWindow, willBeDestroyed, onMainWindowDestroying, nullptr},
+    {网卡列表, listItemSelected, onAdapterSelected, nullptr},
+    {组合框1, listItemSelected, onDnsChooserSelected, nullptr},
+    {按钮1, clicked, onApplyStaticClicked, nullptr},
+    {按钮2, clicked, onSaveProfileClicked, nullptr},
+    {按钮3, clicked, onAutomaticSettingsClicked, nullptr},
+    {标签7, mouseMoved, nullptr, onVersionLabelMouseMoved},
+    {sourceExitItem, itemSelected, onExitItemSelected, nullptr},
+    {sourceUpdateItem, itemSelected, onUpdateItemSelected, nullptr},
+    {sourceAboutItem, itemSelected, onAboutItemSelected, nullptr},
 };
 
 void fireEvent(int source, EventKind kind) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // Folders and system.
 std::string programDirectory(); // folder of the .exe, no trailing backslash
@@ -11,11 +12,19 @@ std::string tempFolder();       // always ends in a backslash; empty on failure
 int queryOsKind();              // 0 other, 1 Win32s, 2 Windows 9x, 3 NT
 void restrictDllSearch();       // System32 only for DLLs loaded from here on
 
+// Descriptions of the network adapters, in the order Windows reports them.
+std::vector<std::string> enumerateAdapters();
+
 // Processes and the shell. runAndWait is true when the process started; the
 // child's exit code goes to exitCode when the caller asks for it.
 bool runAndWait(const std::string& commandLine, unsigned long* exitCode = nullptr);
 int shellOpen(const std::string& path); // ShellExecute's result, > 32 on success
+// Waits, at most this long, for the program the last shellOpen started.
+void waitForShellProcess(unsigned milliseconds);
 void openWebPage(const std::string& address);
+
+// The wait cursor, while the program cannot respond.
+void setWaitCursor(bool on);
 
 // User interface: the MessageBox flags are passed through, task-modal added
 // unless system-modal was asked for. Returns the button pressed.

@@ -63,9 +63,30 @@ bool runAndWait(const std::string& commandLine, unsigned long* exitCode) {
     return true;
 }
 
+namespace {
+HANDLE shellProcess; // what the last shellOpen started, until waited for
+}
+
 int shellOpen(const std::string& path) {
-    HINSTANCE result = ShellExecuteA(nullptr, nullptr, path.c_str(), nullptr, "", SW_SHOWNORMAL);
-    return static_cast<int>(reinterpret_cast<INT_PTR>(result));
+    SHELLEXECUTEINFOA info{};
+    info.cbSize = sizeof info;
+    info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI; // as ShellExecuteA: no error box
+    info.lpFile = path.c_str();
+    info.lpDirectory = "";
+    info.nShow = SW_SHOWNORMAL;
+    ShellExecuteExA(&info);
+    if (info.hProcess) {
+        if (shellProcess) CloseHandle(shellProcess);
+        shellProcess = info.hProcess;
+    }
+    return static_cast<int>(reinterpret_cast<INT_PTR>(info.hInstApp));
+}
+
+void waitForShellProcess(unsigned milliseconds) {
+    if (!shellProcess) return;
+    WaitForSingleObject(shellProcess, milliseconds);
+    CloseHandle(shellProcess);
+    shellProcess = nullptr;
 }
 
 void openWebPage(const std::string& address) {
@@ -75,4 +96,8 @@ void openWebPage(const std::string& address) {
 
 int showMessage(const std::string& text, unsigned flags, const std::string& title) {
     return MessageBoxA(nullptr, text.c_str(), title.c_str(), messageBoxStyle(flags));
+}
+
+void setWaitCursor(bool on) {
+    SetCursor(LoadCursor(nullptr, on ? IDC_WAIT : IDC_ARROW));
 }
