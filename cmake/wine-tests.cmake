@@ -30,3 +30,14 @@ target_link_libraries(host_probe PRIVATE quorbel_windows)
 add_dependencies(win_tests host_probe)
 # The message-box tests show windows on the one desktop.
 set_tests_properties(win_tests PROPERTIES RESOURCE_LOCK desktop)
+
+# End-to-end tests: they start the built program and drive it from outside
+# with real mouse and keyboard input, so they take the one desktop for
+# themselves. The program is found beside the test executable.
+file(GLOB E2E_TESTS CONFIGURE_DEPENDS tests/e2e/*_test.cpp)
+add_executable(e2e_tests tests/e2e/driver.cpp ${E2E_TESTS})
+target_compile_definitions(e2e_tests PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+target_link_libraries(e2e_tests PRIVATE gtest gtest_main user32)
+add_dependencies(e2e_tests quorbel-ip)
+add_test(NAME e2e_tests COMMAND e2e_tests)
+set_tests_properties(e2e_tests PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK desktop TIMEOUT 600)
