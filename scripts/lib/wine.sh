@@ -82,6 +82,10 @@ session_up() {
     ensure_prefix
     "$WINESERVER" -f -p >/dev/null 2>&1 9>&- &
     SERVER_PID=$!
+    # The first program of a new server starts Wine's system processes, which
+    # live as long as the server and keep the program's output open: start
+    # them here, away from any test's output, or a test runner waits forever.
+    "$WINE" cmd /c exit >/dev/null 2>&1 9>&-
     USERS=1
     save_state
 }

@@ -24,7 +24,7 @@ void showPopupMenu() {
     HMENU popup = CreatePopupMenu();
     if (!popup) return;
     for (int i = 0; i < 3; ++i)
-        AppendMenuA(popup, MF_STRING, static_cast<UINT_PTR>(firstMenuCommand + i),
+        AppendMenuA(popup, MF_STRING, static_cast<UINT_PTR>(firstMenuCommand) + i,
                     menuItems[i].caption);
     POINT at;
     GetCursorPos(&at);

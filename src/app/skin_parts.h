@@ -33,8 +33,8 @@ void forgetHot(HWND window);
 
 // skin_paint.cpp: drawing of each kind, into a device context of the window
 // (client area) or of its whole window rectangle (frames).
-void paintButton(HWND button, HDC dc, bool hot);
-void paintDropDown(HWND dropDown, HDC dc, bool hot);
+void paintButton(HWND button, HDC target, bool hot);
+void paintDropDown(HWND dropDown, HDC target, bool hot);
 void paintEditFrame(HWND edit, HDC windowDc);
 void paintOpenListFrame(HWND list, HDC windowDc);
 

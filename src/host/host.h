@@ -34,9 +34,9 @@ int showMessage(const std::string& text, unsigned flags, const std::string& titl
 bool writeFile(const std::string& path, const std::string& bytes);
 bool deleteFile(const std::string& path);
 int openFile(const std::string& path);
-std::string readLine(int file);
-bool fileEnded(int file); // true once readLine can only give empty texts
-void closeFile(int file);
+std::string readLine(int number);
+bool fileEnded(int number); // true once readLine can only give empty texts
+void closeFile(int number);
 
 // Settings (INI) files.
 std::string readProfileValue(const std::string& file, const std::string& section,

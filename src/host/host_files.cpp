@@ -26,7 +26,8 @@ FileSlot* fileOf(int number) {
 
 std::uint64_t sizeOf(HANDLE handle) {
     LARGE_INTEGER size{};
-    return GetFileSizeEx(handle, &size) ? static_cast<std::uint64_t>(size.QuadPart) : 0;
+    if (!GetFileSizeEx(handle, &size)) return 0;
+    return static_cast<std::uint64_t>(size.QuadPart);
 }
 
 long readChunk(void* source, std::uint64_t offset, char* buffer, unsigned size) {

@@ -11,16 +11,16 @@ bool isFullWidthBlank(const std::string& s, std::size_t i) {
     return i + 1 < s.size() && s[i] == '\xa1' && s[i + 1] == '\xa1';
 }
 
+// Bytes of the blank at i: 1 half-width, 2 full-width, 0 none.
+std::size_t blankAt(const std::string& s, std::size_t i) {
+    if (i < s.size() && s[i] == ' ') return 1;
+    return isFullWidthBlank(s, i) ? 2 : 0;
+}
+
 std::size_t startAfterBlanks(const std::string& s) {
     std::size_t i = 0;
-    while (i < s.size()) {
-        if (s[i] == ' ')
-            ++i;
-        else if (isFullWidthBlank(s, i))
-            i += 2;
-        else
-            break;
-    }
+    while (std::size_t width = blankAt(s, i))
+        i += width;
     return i;
 }
 
