@@ -13,4 +13,6 @@ target_link_libraries(quorbel-ip PRIVATE quorbel_windows)
 
 if(QUORBEL_WINDOWS_TESTS)
   include(cmake/wine-tests.cmake)
+  include(cmake/screens.cmake)
 endif()
+include(cmake/bench.cmake)

@@ -113,3 +113,20 @@ session_env() {
     alive "$XVFB_PID" || { echo "Wine session is not up (scripts/wine-session up)" >&2; return 1; }
     export DISPLAY=":$DISPLAY_NUM"
 }
+
+# A screenshot of part of the screen once the picture has settled: Wine draws
+# windows asynchronously, so it takes shots until two in a row agree.
+screenshot_area() { # x y w h file
+    local tmp="$1.tmp.png" previous="" i
+    for i in $(seq 40); do
+        import -display "$DISPLAY" -window root -crop "${3}x${4}+${1}+${2}" +repage "$tmp"
+        if [ -n "$previous" ] && cmp -s <(convert "$tmp" rgb:-) <(convert "$previous" rgb:-); then
+            break
+        fi
+        cp "$tmp" "$tmp.prev.png"
+        previous="$tmp.prev.png"
+        sleep 0.1
+    done
+    mv "$tmp" "$5"
+    rm -f "$tmp.prev.png"
+}
