@@ -21,7 +21,7 @@ bool classIs(const char* name, const char* wanted) {
 void forget(HWND window) {
     for (size_t i = 0; i < skinned.size(); ++i)
         if (skinned[i].window == window) {
-            skinned.erase(skinned.begin() + i);
+            skinned.erase(skinned.begin() + static_cast<std::ptrdiff_t>(i));
             break;
         }
     forgetHot(window);

@@ -196,7 +196,7 @@ std::string parseModernReport(const std::vector<std::string>& lines) {
     const Adapter* adapter = chosenAdapter(report);
     Adapter none;
     const Adapter& a = adapter ? *adapter : none;
-    std::string preferred = a.dns.size() > 0 ? a.dns[0] : std::string();
+    std::string preferred = !a.dns.empty() ? a.dns[0] : std::string();
     std::string alternate = a.dns.size() > 1 ? a.dns[1] : std::string();
     return report.hostName + "|" + preferred + "|" + alternate + "|" + a.physical + "|" +
            a.address + "|" + a.mask + "|" + a.gateway;

@@ -171,8 +171,8 @@ TEST(ModernReport, KeepsGbkNamesAndBlanksApart) {
          0},
         {"full-width blanks around values and as the indent",
          {"", head, "", host + "\xa1\xa1", "", lan + " \xa1\xa1", "",
-          "\xa1\xa1 IPv4 Address. . . . . . . . . . : \xa1\xa1"
-          "10.0.0.2\xa1\xa1(Preferred)",
+          std::string("\xa1\xa1 IPv4 Address. . . . . . . . . . : \xa1\xa1") +
+              "10.0.0.2\xa1\xa1(Preferred)",
           dns + "10.0.0.53 ", "\xa1\xa1\xa1\xa1" + more + "10.0.0.54\xa1\xa1  "},
          "PC1|10.0.0.53|10.0.0.54||10.0.0.2||",
          0},

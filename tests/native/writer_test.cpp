@@ -10,6 +10,7 @@ namespace {
 
 const std::string scriptPath =
     "C:\\tools\\Quorbel\xb1\xbe\xb5\xd8\xc1\xac\xbd\xd3ip\xc9\xe8\xd6\xc3.VBS";
+const std::string fullWidthBlank = "\xa1\xa1";
 const ShownMessage success{"修改成功！请查看本地连接", 64, "成功！"};
 
 void fillBoxes(const std::string& ip, const std::string& mask, const std::string& gateway,
@@ -28,10 +29,7 @@ TEST(BoxCheck, AddressesAndMasks) {
     } cases[] = {
         {{"192.168.1.33", "255.255.255.0", "192.168.1.1", "208.67.222.222", "208.67.220.220"}, ""},
         {{"", "", "", "8.8.8.8", ""}, ""}, // empty boxes but the preferred DNS may stay empty
-        {{" 10.0.0.8 ",
-          "\xa1\xa1"
-          "255.0.0.0",
-          "010.0.0.1", "8.8.8.8", ""},
+        {{" 10.0.0.8 ", fullWidthBlank + "255.0.0.0", "010.0.0.1", "8.8.8.8", ""},
          ""}, // blanks, leading zeros
         {{"256.1.1.1", "", "", "8.8.8.8", ""}, "修改错误！IP地址格式不正确"},
         {{"10.0.0", "", "", "8.8.8.8", ""}, "修改错误！IP地址格式不正确"},
