@@ -11,3 +11,4 @@ gtest_discover_tests(native_tests)
 # Stored ipconfig reports (GBK, CR LF) that the report reader tests read.
 target_compile_definitions(native_tests PRIVATE
   QUORBEL_REPORT_FIXTURES="${PROJECT_SOURCE_DIR}/tests/fixtures/reports")
+include(cmake/bench.cmake)

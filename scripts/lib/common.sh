@@ -1,7 +1,9 @@
 # Shared by the project's scripts: packages and build presets.
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 PACKAGES=(cmake ninja-build g++ g++-mingw-w64-x86-64 g++-mingw-w64-i686 googletest libgtest-dev
-          wine64 xvfb locales fonts-wqy-zenhei imagemagick xdotool x11-utils clang-format)
+          wine64 xvfb locales fonts-wqy-zenhei imagemagick xdotool x11-utils clang-format
+          libbenchmark-dev jq
+          clang libclang-rt-dev valgrind perl)
 
 # Installs what is missing, and nothing when all is there.
 ensure_packages() {
