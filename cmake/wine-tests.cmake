@@ -41,3 +41,15 @@ target_link_libraries(e2e_tests PRIVATE gtest gtest_main user32)
 add_dependencies(e2e_tests quorbel-ip)
 add_test(NAME e2e_tests COMMAND e2e_tests)
 set_tests_properties(e2e_tests PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK desktop TIMEOUT 600)
+
+# Stand-ins for what the program starts, and the support of the feature
+# tests: a recorder for the script host, the browser and netsh, and a test
+# ipconfig that prints a stored report.
+add_executable(recorder WIN32 tests/e2e/helpers/recorder.cpp)
+add_executable(fake_ipconfig tests/e2e/helpers/fake_ipconfig.cpp)
+target_sources(e2e_tests PRIVATE tests/e2e/typing.cpp tests/e2e/recording.cpp
+                                 tests/e2e/tool_test.cpp tests/e2e/display_pointer.cpp)
+target_compile_definitions(e2e_tests
+                           PRIVATE QUORBEL_E2E_REPORTS="Z:${CMAKE_SOURCE_DIR}/tests/fixtures/reports")
+target_link_libraries(e2e_tests PRIVATE iphlpapi advapi32)
+add_dependencies(e2e_tests recorder fake_ipconfig)

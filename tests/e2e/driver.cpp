@@ -94,10 +94,22 @@ bool sendInputs(std::vector<INPUT>& inputs) {
     return fail("SendInput refused, error " + std::to_string(GetLastError()));
 }
 
-bool mouseButton(DWORD flag) {
-    std::vector<INPUT> inputs(1);
-    inputs[0].type = INPUT_MOUSE;
-    inputs[0].mi.dwFlags = flag;
+// Absolute coordinates span 0..65535 over the primary screen.
+INPUT mouseAt(POINT to, DWORD flags) {
+    int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = (to.x * 65536 + width - 1) / width;
+    input.mi.dy = (to.y * 65536 + height - 1) / height;
+    input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    return input;
+}
+
+// The button with the point: the program's display connection may report
+// pointer positions from along the way late, and a bare button event would
+// then land where the pointer was, not where it is.
+bool mouseButtonAt(POINT at, DWORD flag) {
+    std::vector<INPUT> inputs(1, mouseAt(at, flag));
     return sendInputs(inputs);
 }
 
@@ -109,6 +121,10 @@ bool samePoint(POINT a, POINT b) {
 
 const std::string& lastFailure() {
     return lastFailureText;
+}
+
+bool failWith(const std::string& why) {
+    return fail(why);
 }
 
 bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
@@ -158,23 +174,31 @@ TempFolder::TempFolder(const std::string& nameUtf8) {
     }
 }
 
+namespace {
+
+// Removes the folder with everything in it; false while something stays.
+bool removeTree(const std::string& path) {
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((path + "\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            std::string name = found.cFileName, inside = path + "\\" + name;
+            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+                DeleteFileA(inside.c_str());
+            else if (name != "." && name != "..")
+                removeTree(inside);
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    return RemoveDirectoryA(path.c_str()) != 0;
+}
+
+} // namespace
+
 TempFolder::~TempFolder() {
     if (path_.empty()) return;
     // A program that has just ended may still hold its image for a moment.
-    waitUntil(
-        [&] {
-            WIN32_FIND_DATAA found;
-            HANDLE search = FindFirstFileA((path_ + "\\*").c_str(), &found);
-            if (search != INVALID_HANDLE_VALUE) {
-                do {
-                    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-                        DeleteFileA((path_ + "\\" + found.cFileName).c_str());
-                } while (FindNextFileA(search, &found));
-                FindClose(search);
-            }
-            return RemoveDirectoryA(path_.c_str()) != 0;
-        },
-        5000);
+    waitUntil([&] { return removeTree(path_); }, 5000);
 }
 
 std::string TempFolder::copy(const std::string& file) const {
@@ -308,13 +332,7 @@ bool bringToFront(HWND window, DWORD timeoutMs) {
 namespace {
 
 bool moveMouseOnce(POINT to) {
-    // Absolute coordinates span 0..65535 over the primary screen.
-    int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-    std::vector<INPUT> inputs(1);
-    inputs[0].type = INPUT_MOUSE;
-    inputs[0].mi.dx = (to.x * 65536 + width - 1) / width;
-    inputs[0].mi.dy = (to.y * 65536 + height - 1) / height;
-    inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    std::vector<INPUT> inputs(1, mouseAt(to, 0));
     if (!sendInputs(inputs)) return false;
     POINT at{};
     if (waitUntil([&] { return GetCursorPos(&at) && samePoint(at, to); }, 2000)) return true;
@@ -340,7 +358,8 @@ bool moveMouse(POINT to) {
 }
 
 bool clickAt(POINT at) {
-    return moveMouse(at) && mouseButton(MOUSEEVENTF_LEFTDOWN) && mouseButton(MOUSEEVENTF_LEFTUP);
+    return moveMouse(at) && mouseButtonAt(at, MOUSEEVENTF_LEFTDOWN) &&
+           mouseButtonAt(at, MOUSEEVENTF_LEFTUP);
 }
 
 POINT centreOf(const RECT& r) {

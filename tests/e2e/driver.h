@@ -19,6 +19,8 @@ const DWORD defaultTimeout = 15000;
 
 // Why the last input action of the driver failed, for failure messages.
 const std::string& lastFailure();
+// Records why an input action failed, for lastFailure; returns false.
+bool failWith(const std::string& why);
 
 // Polls the condition every few milliseconds until it holds or the time is up.
 bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs = defaultTimeout);
@@ -33,7 +35,7 @@ std::string folderOf(const std::string& path);
 // Compares two folder paths as Windows does: case-blind, trailing backslash ignored.
 bool sameFolder(const std::string& a, const std::string& b);
 
-// A fresh folder under the temporary-files folder, removed with its files at the end.
+// A fresh folder under the temporary-files folder, removed with all it holds at the end.
 class TempFolder {
   public:
     // The name may carry blanks and Chinese (UTF-8).
