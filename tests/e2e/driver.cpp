@@ -475,11 +475,18 @@ Program::Program(const std::string& exe, const std::string& startFolder) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
-    if (!CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                        startFolder.empty() ? nullptr : startFolder.c_str(), &startup, &info)) {
+    // Wine now and then refuses to start a program copied moments before
+    // (ERROR_INTERNAL_ERROR); it starts once the copy has settled.
+    auto start = [&] {
+        if (CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                           startFolder.empty() ? nullptr : startFolder.c_str(), &startup, &info))
+            return true;
         startError_ = GetLastError();
-        return;
-    }
+        return startError_ != ERROR_INTERNAL_ERROR;
+    };
+    waitUntil(start, 5000);
+    if (!info.hProcess) return;
+    startError_ = 0;
     CloseHandle(info.hThread);
     process_ = info.hProcess;
     pid_ = info.dwProcessId;

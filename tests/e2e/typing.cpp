@@ -50,7 +50,7 @@ bool typeText(HWND window, const std::string& utf8) {
     if (!bringToFront(GetAncestor(window, GA_ROOT))) return false;
     std::vector<INPUT> inputs;
     for (wchar_t c : wide(utf8)) {
-        SHORT scan = c < 0x80 ? VkKeyScanW(c) : -1;
+        SHORT scan = c < 0x80 ? VkKeyScanW(c) : static_cast<SHORT>(-1);
         if (scan == -1) {
             inputs.push_back(unicode(c, false));
             inputs.push_back(unicode(c, true));
