@@ -8,7 +8,7 @@ int main() {
     char self[MAX_PATH] = {};
     DWORD n = GetModuleFileNameA(nullptr, self, MAX_PATH);
     std::string path(self, n);
-    path = path.substr(0, path.find_last_of('\\') + 1) + "report.txt";
+    path.replace(path.find_last_of('\\') + 1, std::string::npos, "report.txt");
     HANDLE report = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
     if (report == INVALID_HANDLE_VALUE) return 1;
