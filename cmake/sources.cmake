@@ -25,6 +25,7 @@ set(WINDOWS_SOURCES
   src/host/host_adapters.cpp
   src/host/host_files.cpp
   src/host/host_system.cpp
+  src/host/system_library.cpp
   src/app/controls.cpp
   src/app/events.cpp
   src/app/keyboard.cpp

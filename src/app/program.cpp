@@ -6,7 +6,6 @@
 #include "reader/capture_state.h"
 #include "window.h"
 
-#include <ole2.h>
 #include <windowsx.h>
 
 namespace {
@@ -39,7 +38,6 @@ void runExitRoutine() {
 
 int startProgram() {
     restrictDllSearch();
-    OleInitialize(nullptr);
     SetCurrentDirectoryA(programDirectory().c_str());
     exitRoutine = releaseGlobals;
     bool created = createMainWindow();
@@ -48,7 +46,7 @@ int startProgram() {
     runExitRoutine();
     closeAllFiles();
     releaseWindowResources();
-    OleUninitialize();
+    endShellUse();
     return created ? 0 : -1;
 }
 

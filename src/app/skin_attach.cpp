@@ -1,61 +1,74 @@
 #include "skin_parts.h"
 
-#include <commctrl.h>
-
 #include <vector>
 
 namespace {
 
-const UINT_PTR skinSubclassId = 0x536b696e;
-
+// Our procedure comes off a window only while it is on top of the chain:
+// under another one, taking it off would break that one, so it stays and
+// passes every message on.
 struct Skinned {
     HWND window;
     SkinKind kind;
+    WNDPROC original;
 };
-std::vector<Skinned> skinned; // kept here: comctl32 has no named call to ask
+std::vector<Skinned> skinned;
 
 bool classIs(const char* name, const char* wanted) {
     return lstrcmpiA(name, wanted) == 0;
 }
 
-void forget(HWND window) {
-    for (size_t i = 0; i < skinned.size(); ++i)
-        if (skinned[i].window == window) {
-            skinned.erase(skinned.begin() + static_cast<std::ptrdiff_t>(i));
-            break;
-        }
-    forgetHot(window);
+Skinned* entryOf(HWND window) {
+    for (Skinned& entry : skinned)
+        if (entry.window == window) return &entry;
+    return nullptr;
 }
 
-LRESULT CALLBACK skinProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                          DWORD_PTR refData) {
-    SkinKind kind = static_cast<SkinKind>(refData);
+LRESULT CALLBACK skinProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+bool ownsTop(HWND window) {
+    return GetWindowLongPtrA(window, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(skinProc);
+}
+
+LRESULT CALLBACK skinProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const Skinned* entry = entryOf(window);
+    if (!entry) return DefWindowProcA(window, message, wParam, lParam);
+    WNDPROC original = entry->original;
     if (message == WM_NCDESTROY) {
-        forget(window);
-        RemoveWindowSubclass(window, skinProc, skinSubclassId);
-        return DefSubclassProc(window, message, wParam, lParam);
+        forgetHot(window);
+        if (ownsTop(window))
+            SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
+        skinned.erase(skinned.begin() + (entry - skinned.data()));
+        return CallWindowProcA(original, window, message, wParam, lParam);
     }
-    if (kind == skinnedButton || kind == skinnedDropDown)
-        return skinnedClientMessage(window, kind, message, wParam, lParam);
-    return skinnedFrameMessage(window, kind, message, wParam, lParam);
+    switch (entry->kind) {
+    case skinnedButton:
+    case skinnedDropDown:
+        return skinnedClientMessage(window, entry->kind, message, wParam, lParam);
+    case skinnedEdit:
+    case skinnedOpenList:
+        return skinnedFrameMessage(window, entry->kind, message, wParam, lParam);
+    case notSkinned:
+        break;
+    }
+    return CallWindowProcA(original, window, message, wParam, lParam);
 }
 
 void redraw(HWND window) {
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE);
 }
 
-void detach(HWND window, SkinKind kind) {
-    RemoveWindowSubclass(window, skinProc, skinSubclassId);
-    if (kind == skinnedEdit) setClientEdge(window, true, true);
-    redraw(window);
-}
-
 } // namespace
 
+LRESULT passOn(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const Skinned* entry = entryOf(window);
+    return entry ? CallWindowProcA(entry->original, window, message, wParam, lParam)
+                 : DefWindowProcA(window, message, wParam, lParam);
+}
+
 bool isSkinned(HWND window) {
-    for (const Skinned& entry : skinned)
-        if (entry.window == window) return true;
-    return false;
+    const Skinned* entry = entryOf(window);
+    return entry && entry->kind != notSkinned;
 }
 
 bool hasClientEdge(HWND window) {
@@ -92,8 +105,14 @@ SkinKind skinKindOf(HWND window, LONG_PTR style, LONG_PTR exStyle) {
 
 void attachSkin(HWND window, SkinKind kind, bool creating) {
     if (kind == notSkinned || isSkinned(window)) return;
-    if (!SetWindowSubclass(window, skinProc, skinSubclassId, kind)) return;
-    skinned.push_back({window, kind});
+    if (Skinned* entry = entryOf(window)) {
+        entry->kind = kind;
+    } else {
+        LONG_PTR original =
+            SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(skinProc));
+        if (!original) return;
+        skinned.push_back({window, kind, reinterpret_cast<WNDPROC>(original)});
+    }
     if (creating) return; // it takes on the skin with its first messages
     if (kind == skinnedEdit)
         setClientEdge(window, false, true);
@@ -110,15 +129,25 @@ void attachOpenList(HWND dropDown) {
 }
 
 void detachAllSkins() {
-    std::vector<Skinned> windows;
-    windows.swap(skinned);
-    for (const Skinned& entry : windows) {
-        forgetHot(entry.window);
-        if (IsWindow(entry.window)) detach(entry.window, entry.kind);
+    std::vector<Skinned> kept;
+    for (Skinned& entry : skinned) {
+        if (entry.kind != notSkinned) {
+            forgetHot(entry.window);
+            bool edit = entry.kind == skinnedEdit;
+            entry.kind = notSkinned;
+            if (edit) setClientEdge(entry.window, true, true);
+            redraw(entry.window);
+        }
+        if (!ownsTop(entry.window))
+            kept.push_back(entry);
+        else
+            SetWindowLongPtrA(entry.window, GWLP_WNDPROC,
+                              reinterpret_cast<LONG_PTR>(entry.original));
     }
+    skinned.swap(kept);
 }
 
 void redrawAllSkins() {
     for (const Skinned& entry : skinned)
-        redraw(entry.window);
+        if (entry.kind != notSkinned) redraw(entry.window);
 }

@@ -1,7 +1,5 @@
 #include "skin_parts.h"
 
-#include <commctrl.h>
-
 namespace {
 
 const int editBorder = 2; // what the sunken client edge took on each side
@@ -119,7 +117,7 @@ LRESULT skinnedClientMessage(HWND window, SkinKind kind, UINT message, WPARAM wP
         if (hotWindow == window) setHot(nullptr, notSkinned);
         break;
     }
-    LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+    LRESULT result = passOn(window, message, wParam, lParam);
     if (message == WM_CREATE && kind == skinnedDropDown) attachOpenList(window);
     bool redraws = kind == skinnedButton ? redrawsButton(message) : redrawsDropDown(message);
     if (redraws && IsWindow(window)) repaintClient(window, kind);
@@ -131,7 +129,7 @@ LRESULT skinnedFrameMessage(HWND window, SkinKind kind, UINT message, WPARAM wPa
     bool edit = kind == skinnedEdit;
     // Before the box lays out its frame and text for the first time.
     if (message == WM_NCCREATE && edit) setClientEdge(window, false, false);
-    LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+    LRESULT result = passOn(window, message, wParam, lParam);
     switch (message) {
     case WM_CREATE:
         // In case the system put the creation styles back after the first message.

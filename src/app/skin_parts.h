@@ -20,6 +20,8 @@ void attachOpenList(HWND dropDown);
 void detachAllSkins();
 void redrawAllSkins();
 bool isSkinned(HWND window);
+// The window's own procedure, under the skin.
+LRESULT passOn(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 bool hasClientEdge(HWND window);
 // With `refit` the frame is laid out anew, keeping the client area, and the
 // box is told its size again so it places its text for the frame it has now.

@@ -1,36 +1,18 @@
 // Network adapter descriptions from IP Helper.
 #include "host.h"
 
+#include "system_library.h"
+
 #include <windows.h>
 #include <iphlpapi.h>
 
 #include <memory>
 #include <new>
 
-namespace {
-
-using GetAdaptersInfoCall = ULONG(WINAPI*)(PIP_ADAPTER_INFO, PULONG);
-
-// IP Helper from System32 by full path, never from the program's folder.
-GetAdaptersInfoCall loadGetAdaptersInfo() {
-    static GetAdaptersInfoCall call = [] {
-        char path[MAX_PATH];
-        UINT n = GetSystemDirectoryA(path, MAX_PATH);
-        if (n == 0 || n + sizeof "\\iphlpapi.dll" > MAX_PATH) return GetAdaptersInfoCall();
-        std::string file = std::string(path, n) + "\\iphlpapi.dll";
-        HMODULE library = LoadLibraryExA(file.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
-        if (!library) return GetAdaptersInfoCall();
-        return reinterpret_cast<GetAdaptersInfoCall>(
-            reinterpret_cast<void*>(GetProcAddress(library, "GetAdaptersInfo")));
-    }();
-    return call;
-}
-
-} // namespace
-
 std::vector<std::string> enumerateAdapters() {
     std::vector<std::string> descriptions;
-    GetAdaptersInfoCall getAdaptersInfo = loadGetAdaptersInfo();
+    using GetAdaptersInfoCall = ULONG(WINAPI*)(PIP_ADAPTER_INFO, PULONG);
+    auto getAdaptersInfo = systemCall<GetAdaptersInfoCall>("iphlpapi.dll", "GetAdaptersInfo");
     if (!getAdaptersInfo) return descriptions;
     ULONG size = 0;
     getAdaptersInfo(nullptr, &size);

@@ -6,12 +6,17 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace {
 
+// A report is small and read to its end, line by line: it is read in whole
+// when opened, so each line costs no system call.
 struct FileSlot {
     HANDLE handle;
+    std::string bytes;
     std::uint64_t position;
 };
 
@@ -24,21 +29,22 @@ FileSlot* fileOf(int number) {
     return file->handle ? file : nullptr;
 }
 
-std::uint64_t sizeOf(HANDLE handle) {
-    LARGE_INTEGER size{};
-    if (!GetFileSizeEx(handle, &size)) return 0;
-    return static_cast<std::uint64_t>(size.QuadPart);
+// What a read error leaves unread is treated as the end of the file.
+std::string wholeFile(HANDLE handle) {
+    std::string bytes;
+    char chunk[16 * 1024];
+    DWORD got = 0;
+    while (ReadFile(handle, chunk, sizeof chunk, &got, nullptr) && got > 0)
+        bytes.append(chunk, got);
+    return bytes;
 }
 
 long readChunk(void* source, std::uint64_t offset, char* buffer, unsigned size) {
-    HANDLE handle = source;
-    LARGE_INTEGER at;
-    at.QuadPart = static_cast<LONGLONG>(offset);
-    DWORD got = 0;
-    if (!SetFilePointerEx(handle, at, nullptr, FILE_BEGIN) ||
-        !ReadFile(handle, buffer, size, &got, nullptr))
-        return -1;
-    return static_cast<long>(got);
+    const std::string& bytes = *static_cast<const std::string*>(source);
+    if (offset >= bytes.size()) return 0;
+    std::size_t count = std::min<std::size_t>(size, bytes.size() - offset);
+    bytes.copy(buffer, count, offset);
+    return static_cast<long>(count);
 }
 
 } // namespace
@@ -65,29 +71,28 @@ int openFile(const std::string& path) {
         CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                     nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) return 0;
+    FileSlot opened{handle, wholeFile(handle), 0};
     for (std::size_t i = 0; i < openFiles.size(); ++i) {
         if (!openFiles[i].handle) {
-            openFiles[i] = FileSlot{handle, 0};
+            openFiles[i] = std::move(opened);
             return static_cast<int>(i + 1);
         }
     }
-    openFiles.push_back(FileSlot{handle, 0});
+    openFiles.push_back(std::move(opened));
     return static_cast<int>(openFiles.size());
 }
 
 std::string readLine(int number) {
     FileSlot* file = fileOf(number);
     if (!file) return std::string();
-    LineRead line = readLineAt(readChunk, file->handle, file->position);
-    file->position = line.failed ? sizeOf(file->handle) : line.next;
+    LineRead line = readLineAt(readChunk, &file->bytes, file->position);
+    file->position = line.next;
     return line.text;
 }
 
 bool fileEnded(int number) {
     FileSlot* file = fileOf(number);
-    if (!file || file->position >= sizeOf(file->handle)) return true;
-    char next = 0;
-    return readChunk(file->handle, file->position, &next, 1) != 1 || stopsLines(next);
+    return !file || file->position >= file->bytes.size() || stopsLines(file->bytes[file->position]);
 }
 
 void closeFile(int number) {
@@ -95,6 +100,7 @@ void closeFile(int number) {
     if (!file) return;
     CloseHandle(file->handle);
     file->handle = nullptr;
+    std::string().swap(file->bytes);
 }
 
 std::string readProfileValue(const std::string& file, const std::string& section,

@@ -2,8 +2,10 @@
 #include "host.h"
 
 #include "host_rules.h"
+#include "system_library.h"
 
 #include <windows.h>
+#include <objbase.h>
 #include <shellapi.h>
 
 std::string programDirectory() {
@@ -64,8 +66,20 @@ bool runAndWait(const std::string& commandLine, unsigned long* exitCode) {
 }
 
 namespace {
+
 HANDLE shellProcess; // what the last shellOpen started, until waited for
+bool comStarted;
+
+// The shell may hand a file to extensions that need COM on the calling thread.
+void prepareShell() {
+    using CoInitializeExCall = HRESULT(WINAPI*)(void*, DWORD);
+    if (comStarted) return;
+    auto start = systemCall<CoInitializeExCall>("ole32.dll", "CoInitializeEx");
+    comStarted =
+        start && SUCCEEDED(start(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
 }
+
+} // namespace
 
 int shellOpen(const std::string& path) {
     SHELLEXECUTEINFOA info{};
@@ -74,7 +88,11 @@ int shellOpen(const std::string& path) {
     info.lpFile = path.c_str();
     info.lpDirectory = "";
     info.nShow = SW_SHOWNORMAL;
-    ShellExecuteExA(&info);
+    using ShellExecuteExCall = BOOL(WINAPI*)(SHELLEXECUTEINFOA*);
+    prepareShell();
+    auto execute = systemCall<ShellExecuteExCall>("shell32.dll", "ShellExecuteExA");
+    if (!execute) return SE_ERR_DLLNOTFOUND;
+    execute(&info);
     if (info.hProcess) {
         if (shellProcess) CloseHandle(shellProcess);
         shellProcess = info.hProcess;
@@ -91,7 +109,19 @@ void waitForShellProcess(unsigned milliseconds) {
 
 void openWebPage(const std::string& address) {
     HWND owner = FindWindowExA(nullptr, nullptr, nullptr, "Microsoft Internet Explorer");
-    ShellExecuteA(owner, "open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    using ShellExecuteCall =
+        HINSTANCE(WINAPI*)(HWND, const char*, const char*, const char*, const char*, int);
+    prepareShell();
+    auto execute = systemCall<ShellExecuteCall>("shell32.dll", "ShellExecuteA");
+    if (execute) execute(owner, "open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void endShellUse() {
+    using CoUninitializeCall = void(WINAPI*)();
+    if (!comStarted) return;
+    comStarted = false;
+    auto end = systemCall<CoUninitializeCall>("ole32.dll", "CoUninitialize");
+    if (end) end();
 }
 
 int showMessage(const std::string& text, unsigned flags, const std::string& title) {
