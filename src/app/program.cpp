@@ -38,6 +38,7 @@ void runExitRoutine() {
 
 int startProgram() {
     restrictDllSearch();
+    startAdapterQuery();
     SetCurrentDirectoryA(programDirectory().c_str());
     exitRoutine = releaseGlobals;
     bool created = createMainWindow();

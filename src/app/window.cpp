@@ -56,6 +56,7 @@ void createControls() {
     versionFont =
         CreateFontA(-20, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS,
                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "宋体");
+    // A new child goes below its siblings, so definition order is stacking order.
     for (int i = 0; i < controlCount; ++i) {
         Control control = static_cast<Control>(i);
         controls[i] = createControl(control);
@@ -68,9 +69,6 @@ void createControls() {
     }
     for (int i = 0; i < 5; ++i)
         insertListItem(组合框1, i, dnsChooserEntries[i]);
-    // Definition order is stacking order: each control goes below the ones before it.
-    for (HWND control : controls)
-        SetWindowPos(control, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 // A combo box notification that means the user's final choice. The event is
