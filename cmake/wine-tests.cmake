@@ -21,6 +21,7 @@ endfunction()
 
 file(GLOB WIN_TESTS CONFIGURE_DEPENDS tests/win/*_test.cpp)
 add_wine_test(win_tests ${WIN_TESTS})
+target_link_libraries(win_tests PRIVATE iphlpapi)
 
 add_executable(wintool tests/e2e/wintool.cpp)
 

@@ -123,6 +123,7 @@ TEST(ReadLine, SplitsRealFilesIntoLines) {
     std::string longLine;
     for (int i = 0; i < 600; ++i)
         longLine += "x本";
+    const std::string bigLine(40000, 'q');
     struct Case {
         const char* name;
         std::string bytes;
@@ -148,6 +149,7 @@ TEST(ReadLine, SplitsRealFilesIntoLines) {
         {"CR LF across the chunk edge", edge + "\r\nz", {edge, "z"}},
         {"zero byte after a full chunk", edge + "b" + std::string(1, '\0') + "c", {edge + "b"}},
         {"line longer than a chunk", longLine + "\r\n" + longLine, {longLine, longLine}},
+        {"file longer than one read", bigLine + "\n" + bigLine + "end", {bigLine, bigLine + "end"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -1,0 +1,37 @@
+// Adapter descriptions, asked on the spot and on the thread started ahead.
+#include "host/host.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <iphlpapi.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<std::string> reportedDescriptions() {
+    std::vector<std::string> descriptions;
+    ULONG size = 0;
+    if (GetAdaptersInfo(nullptr, &size) != ERROR_BUFFER_OVERFLOW) return descriptions;
+    std::vector<unsigned char> buffer(size);
+    auto* first = reinterpret_cast<IP_ADAPTER_INFO*>(buffer.data());
+    if (GetAdaptersInfo(first, &size) != NO_ERROR) return descriptions;
+    for (IP_ADAPTER_INFO* adapter = first; adapter; adapter = adapter->Next)
+        descriptions.emplace_back(adapter->Description);
+    return descriptions;
+}
+
+TEST(EnumerateAdapters, GivesTheReportedDescriptionsAskedNowOrAhead) {
+    std::vector<std::string> expected = reportedDescriptions();
+    EXPECT_EQ(enumerateAdapters(), expected);
+    startAdapterQuery();
+    startAdapterQuery(); // one query at a time
+    EXPECT_EQ(enumerateAdapters(), expected);
+    // The answer from ahead is given once; later calls ask again.
+    EXPECT_EQ(enumerateAdapters(), expected);
+    RecordProperty("adapters", static_cast<int>(expected.size()));
+}
+
+} // namespace
