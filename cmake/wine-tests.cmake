@@ -22,6 +22,7 @@ endfunction()
 file(GLOB WIN_TESTS CONFIGURE_DEPENDS tests/win/*_test.cpp)
 add_wine_test(win_tests ${WIN_TESTS})
 target_link_libraries(win_tests PRIVATE iphlpapi)
+target_include_directories(win_tests PRIVATE tests)
 
 add_executable(wintool tests/e2e/wintool.cpp)
 
@@ -53,4 +54,5 @@ target_sources(e2e_tests PRIVATE tests/e2e/typing.cpp tests/e2e/recording.cpp
 target_compile_definitions(e2e_tests
                            PRIVATE QUORBEL_E2E_REPORTS="Z:${CMAKE_SOURCE_DIR}/tests/fixtures/reports")
 target_link_libraries(e2e_tests PRIVATE iphlpapi advapi32)
+target_include_directories(e2e_tests PRIVATE tests)
 add_dependencies(e2e_tests recorder fake_ipconfig)

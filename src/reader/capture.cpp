@@ -8,21 +8,32 @@ namespace {
 
 const char* const batchName = "\\ipmac.bat";
 
-// A blank in the temporary folder's path would cut the path at the blank:
-// cmd would redirect into another file and CreateProcess could run another
-// program. Only such paths are quoted; the others stay as they always were.
-std::string quotedIfBlank(const std::string& path) {
-    return path.find(' ') == std::string::npos ? path : '"' + path + '"';
+// A blank or one of cmd's own characters (& | < > ^ ( ) and the like) in
+// the temporary folder's path would cut the path or run what follows: cmd
+// would redirect into another file, or CreateProcess run another program.
+// Only such paths are quoted; the others stay as they always were.
+std::string quotedForCmd(const std::string& path) {
+    return path.find_first_of(" &|<>^();,=%") == std::string::npos ? path : '"' + path + '"';
+}
+
+// In a batch file cmd expands % even between quotes; %% is one %.
+std::string percentsDoubled(const std::string& text) {
+    std::string doubled;
+    for (char c : text) {
+        doubled += c;
+        if (c == '%') doubled += '%';
+    }
+    return doubled;
 }
 
 } // namespace
 
 std::string captureBatchText(const std::string& reportPath) {
-    return "@ECHO OFF\r\nipconfig/all > " + quotedIfBlank(reportPath) + "\r\n";
+    return "@ECHO OFF\r\nipconfig/all > " + quotedForCmd(percentsDoubled(reportPath)) + "\r\n";
 }
 
 std::string batchCommandLine(const std::string& batchPath) {
-    return quotedIfBlank(batchPath);
+    return quotedForCmd(batchPath);
 }
 
 std::string captureCurrentConfig() {

@@ -3,6 +3,7 @@
 #include "timing.h"
 
 #include "driver.h"
+#include "reader/capture.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -41,11 +42,6 @@ bool writeText(const std::string& path, const std::string& text) {
     bool ok = WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
               written == text.size();
     return CloseHandle(file) && ok;
-}
-
-// As the program writes them: only paths with a blank are quoted.
-std::string quotedIfBlank(const std::string& path) {
-    return path.find(' ') == std::string::npos ? path : '"' + path + '"';
 }
 
 // One timed run, split at the stand-in ipconfig's own start and end.
@@ -176,14 +172,14 @@ struct Batch {
 
     bool time(const std::string& expected, const std::string& log, Phases* phases) {
         DeleteFileA(reportPath.c_str());
-        std::string text = "@ECHO OFF\r\nipconfig/all > " + quotedIfBlank(reportPath) + "\r\n";
+        std::string text = captureBatchText(reportPath);
         if (!writeText(batchPath, text)) return false;
         STARTUPINFOA startup{};
         startup.cb = sizeof startup;
         startup.dwFlags = STARTF_USESHOWWINDOW;
         startup.wShowWindow = SW_HIDE;
         PROCESS_INFORMATION info{};
-        std::string line = quotedIfBlank(batchPath);
+        std::string line = batchCommandLine(batchPath);
         double start = bench::nowMs();
         if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
                             &startup, &info))

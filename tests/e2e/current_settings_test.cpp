@@ -4,6 +4,8 @@
 // runs there.
 #include "tool_test.h"
 
+#include "common/scoped_env.h"
+
 namespace e2e {
 namespace {
 
@@ -70,6 +72,24 @@ TEST_P(CurrentSettings, ShownFromTheReportWhicheverAdapterIsChosen) {
     expectBoxes(c.shown);
     EXPECT_FALSE(fileExists(batch));
     EXPECT_FALSE(fileExists(output));
+    expectNoMessageBox();
+    ASSERT_NO_FATAL_FAILURE(exitByEsc());
+}
+
+// cmd reads & ( ) ^ and % in a path as its own unless the path is quoted and
+// every % in the batch file doubled.
+TEST_F(ToolTest, CapturesWhenTheTempFolderHoldsCmdCharacters) {
+    const std::string temp = inFolder(toAnsi(u8"\\临时 100% (a&b)^c;d"));
+    ASSERT_TRUE(CreateDirectoryA(temp.c_str(), nullptr));
+    ScopedEnv tmp("TMP", temp), tempVariable("TEMP", temp);
+    ASSERT_NO_FATAL_FAILURE(addIpconfig(reportFixture("win10_zh_multi.txt")));
+    ASSERT_NO_FATAL_FAILURE(startTool());
+    if (listEntries(control(网卡列表)).empty())
+        GTEST_SKIP() << "Wine reports no network adapter here: nothing to choose";
+    ASSERT_NO_FATAL_FAILURE(choose(网卡列表, 0));
+    expectBoxes({"192.168.1.105", "255.255.255.0", "192.168.1.1", "114.114.114.114", "223.5.5.5"});
+    EXPECT_FALSE(fileExists(temp + "\\ipmac.bat"));
+    EXPECT_FALSE(fileExists(temp + "\\ipmac.txt"));
     expectNoMessageBox();
     ASSERT_NO_FATAL_FAILURE(exitByEsc());
 }

@@ -28,14 +28,28 @@ const std::string nineXReport = "        Host Name . . . . . . . . . : W98.LAN\r
                                 "        Default Gateway . . . . . . : 10.0.0.1\r\n";
 
 TEST(Capture, BatchTextAndCommandLine) {
-    EXPECT_EQ(captureBatchText("C:\\TEMP\\\\ipmac.txt"),
-              "@ECHO OFF\r\nipconfig/all > C:\\TEMP\\\\ipmac.txt\r\n");
-    EXPECT_EQ(batchCommandLine("C:\\TEMP\\\\ipmac.bat"), "C:\\TEMP\\\\ipmac.bat");
-    // A blank in the folder would split the path: quoted only then.
-    EXPECT_EQ(captureBatchText("C:\\Documents and Settings\\x\\\\ipmac.txt"),
-              "@ECHO OFF\r\nipconfig/all > \"C:\\Documents and Settings\\x\\\\ipmac.txt\"\r\n");
-    EXPECT_EQ(batchCommandLine("C:\\Documents and Settings\\x\\\\ipmac.bat"),
-              "\"C:\\Documents and Settings\\x\\\\ipmac.bat\"");
+    struct Case {
+        const char* folder;
+        const char* inBatch;  // the report path as the batch names it
+        const char* batchRun; // the command line that runs the batch
+    } cases[] = {
+        {"C:\\TEMP\\", "C:\\TEMP\\\\ipmac.txt", "C:\\TEMP\\\\ipmac.bat"},
+        // A blank would split the path: quoted only then.
+        {"C:\\Documents and Settings\\x\\", "\"C:\\Documents and Settings\\x\\\\ipmac.txt\"",
+         "\"C:\\Documents and Settings\\x\\\\ipmac.bat\""},
+        // cmd would run what follows an &, or read ( ) ^ as its own.
+        {"C:\\A&B\\", "\"C:\\A&B\\\\ipmac.txt\"", "\"C:\\A&B\\\\ipmac.bat\""},
+        {"C:\\(x)^y\\", "\"C:\\(x)^y\\\\ipmac.txt\"", "\"C:\\(x)^y\\\\ipmac.bat\""},
+        // A batch file reads %% as one %; a command line leaves a lone % alone.
+        {"C:\\100%\\", "\"C:\\100%%\\\\ipmac.txt\"", "\"C:\\100%\\\\ipmac.bat\""},
+    };
+    for (const Case& c : cases) {
+        std::string folder = c.folder;
+        EXPECT_EQ(captureBatchText(folder + "\\ipmac.txt"),
+                  std::string("@ECHO OFF\r\nipconfig/all > ") + c.inBatch + "\r\n")
+            << c.folder;
+        EXPECT_EQ(batchCommandLine(folder + "\\ipmac.bat"), c.batchRun) << c.folder;
+    }
 }
 
 TEST(Capture, RunsTheBatchAndParsesByOsKind) {

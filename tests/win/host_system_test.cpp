@@ -2,6 +2,7 @@
 // system: the probe program is copied, started and questioned.
 #include "host/host.h"
 
+#include "common/scoped_env.h"
 #include "win_test_util.h"
 
 #include <gtest/gtest.h>
@@ -28,24 +29,6 @@ bool copyProbe(const std::string& to) {
 bool underWine() {
     return GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
 }
-
-// Sets an environment variable for this process and puts it back afterwards.
-class ScopedEnv {
-  public:
-    ScopedEnv(const char* name, const std::string& value) : name_(name) {
-        char old[32768];
-        DWORD n = GetEnvironmentVariableA(name, old, sizeof old);
-        had_ = n > 0 && n < sizeof old;
-        if (had_) old_.assign(old, n);
-        SetEnvironmentVariableA(name, value.c_str());
-    }
-    ~ScopedEnv() { SetEnvironmentVariableA(name_, had_ ? old_.c_str() : nullptr); }
-
-  private:
-    const char* name_;
-    bool had_;
-    std::string old_;
-};
 
 class ScopedCurrentDirectory {
   public:
