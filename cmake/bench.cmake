@@ -1,18 +1,17 @@
-# Benchmarks, run by scripts/bench. Under Wine (win64): the timing program,
-# the one-window program it compares the start-up with, and a stand-in for
-# ipconfig. Natively: the parser benchmark, when Google Benchmark is there.
+# Benchmarks, run by scripts/bench. Under Wine (win64): the timing program
+# and the one-window program it compares the start-up with; the stand-in for
+# ipconfig is the one of the end-to-end tests. Natively: the parser benchmark, when Google Benchmark is there.
 if(WIN32)
   if(QUORBEL_WINDOWS_TESTS)
     set(BENCH_DEFINITIONS WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
     # Built as quorbel-ip is: same toolchain, flags and static linking.
     add_executable(minimal_window WIN32 tests/bench/minimal_window.cpp)
-    add_executable(bench_ipconfig tests/bench/ipconfig_fixture.cpp)
     add_executable(start_timer tests/bench/start_timer.cpp tests/bench/selection_timer.cpp
                                tests/bench/timing.cpp tests/e2e/driver.cpp)
-    target_include_directories(start_timer PRIVATE tests/e2e)
+    target_include_directories(start_timer PRIVATE tests/e2e tests)
     # The batch it times alone is the one the program writes.
     target_link_libraries(start_timer PRIVATE quorbel_windows user32 psapi)
-    foreach(target minimal_window bench_ipconfig start_timer)
+    foreach(target minimal_window start_timer)
       target_compile_definitions(${target} PRIVATE ${BENCH_DEFINITIONS})
     endforeach()
   endif()

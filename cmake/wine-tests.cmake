@@ -48,6 +48,7 @@ set_tests_properties(e2e_tests PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK d
 # tests: a recorder for the script host, the browser and netsh, and a test
 # ipconfig that prints a stored report.
 add_executable(recorder WIN32 tests/e2e/helpers/recorder.cpp)
+target_include_directories(recorder PRIVATE tests)
 add_executable(fake_ipconfig tests/e2e/helpers/fake_ipconfig.cpp)
 target_sources(e2e_tests PRIVATE tests/e2e/typing.cpp tests/e2e/recording.cpp
                                  tests/e2e/tool_test.cpp tests/e2e/display_pointer.cpp)

@@ -2,6 +2,7 @@
 
 #include "timing.h"
 
+#include "common/files.h"
 #include "driver.h"
 #include "reader/capture.h"
 
@@ -19,29 +20,6 @@ bool sendTimeout(HWND window, UINT message, WPARAM w, LPARAM l, LRESULT* out = n
     if (!SendMessageTimeoutA(window, message, w, l, SMTO_ABORTIFHUNG, 5000, &value)) return false;
     if (out) *out = static_cast<LRESULT>(value);
     return true;
-}
-
-std::string readText(const std::string& path) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return {};
-    std::string text;
-    char buffer[4096];
-    DWORD got = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0)
-        text.append(buffer, got);
-    CloseHandle(file);
-    return text;
-}
-
-bool writeText(const std::string& path, const std::string& text) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    DWORD written = 0;
-    bool ok = WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
-              written == text.size();
-    return CloseHandle(file) && ok;
 }
 
 // One timed run, split at the stand-in ipconfig's own start and end.
@@ -67,7 +45,7 @@ struct Series {
 
 // The last start and end that the stand-in ipconfig logged, in nowMs() time.
 bool lastIpconfigRun(const std::string& log, double* startMs, double* endMs) {
-    std::string text = readText(log);
+    std::string text = fileBytes(log);
     size_t end = text.find_last_not_of("\r\n");
     if (end == std::string::npos) return false;
     size_t begin = text.find_last_of('\n', end);
@@ -173,7 +151,7 @@ struct Batch {
     bool time(const std::string& expected, const std::string& log, Phases* phases) {
         DeleteFileA(reportPath.c_str());
         std::string text = captureBatchText(reportPath);
-        if (!writeText(batchPath, text)) return false;
+        if (!writeWholeFile(batchPath, text)) return false;
         STARTUPINFOA startup{};
         startup.cb = sizeof startup;
         startup.dwFlags = STARTF_USESHOWWINDOW;
@@ -188,7 +166,7 @@ struct Batch {
         double end = bench::nowMs();
         CloseHandle(info.hThread);
         CloseHandle(info.hProcess);
-        if (ended && readText(reportPath).find(expected) != std::string::npos)
+        if (ended && fileBytes(reportPath).find(expected) != std::string::npos)
             return split(log, start, end, phases);
         std::fprintf(stderr, "the batch alone wrote no report with %s\n", expected.c_str());
         return false;
@@ -206,8 +184,9 @@ void reportMemory(const std::string& when, DWORD pid) {
 
 int selectMode(int runs, const std::string& program, const std::string& expected) {
     const std::string folder = e2e::folderOf(program);
-    const std::string log = folder + "\\ipconfig\\all.log";
+    const std::string log = folder + "\\ipconfig\\times.log";
     DeleteFileA(log.c_str());
+    SetEnvironmentVariableA("QUORBEL_IPCONFIG_TIMES", log.c_str()); // the batch's too
     e2e::Program quorbel(program);
     HWND window = quorbel.waitWindow(programTitle);
     if (!window || !e2e::settle(window)) {

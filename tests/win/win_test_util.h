@@ -2,6 +2,8 @@
 // bytes, time-limited waits and the probe program that the tests start.
 #pragma once
 
+#include "common/files.h"
+
 #include <windows.h>
 
 #include <functional>
@@ -36,26 +38,12 @@ inline bool isFolder(const std::string& path) {
 
 // The whole file, or "<missing>" when it cannot be read.
 inline std::string readAll(const std::string& path) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return "<missing>";
     std::string bytes;
-    char buffer[4096];
-    DWORD got = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0)
-        bytes.append(buffer, got);
-    CloseHandle(file);
-    return bytes;
+    return readWholeFile(path, &bytes) ? bytes : "<missing>";
 }
 
 inline bool writeAll(const std::string& path, const std::string& bytes) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    DWORD written = 0;
-    bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-              written == bytes.size();
-    return CloseHandle(file) && ok;
+    return writeWholeFile(path, bytes);
 }
 
 // Polls until the condition holds or the time is up; true when it held.

@@ -4,6 +4,8 @@
 //   "<a> <b> <c>\n", then the command line (a bytes), the first argument
 //   (b bytes) and the bytes of the file that argument names when it ends in
 //   ".VBS" (c bytes, -1 for none), then "\n".
+#include "common/files.h"
+
 #include <windows.h>
 
 #include <string>
@@ -35,18 +37,6 @@ bool endsWithVbs(const std::string& path) {
     return path.size() >= 4 && lstrcmpiA(path.c_str() + path.size() - 4, ".VBS") == 0;
 }
 
-bool readWhole(const std::string& path, std::string& bytes) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    char buffer[4096];
-    DWORD got = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0)
-        bytes.append(buffer, got);
-    CloseHandle(file);
-    return true;
-}
-
 // Several recorders may run at once: each waits for the log to itself.
 bool append(const std::string& logPath, const std::string& entry) {
     for (int attempt = 0; attempt < 500; ++attempt) {
@@ -76,7 +66,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     std::string argument = firstArgument(line);
     std::string script;
     long scriptLength = -1;
-    if (endsWithVbs(argument) && readWhole(argument, script))
+    if (endsWithVbs(argument) && readWholeFile(argument, &script))
         scriptLength = static_cast<long>(script.size());
     std::string entry = std::to_string(line.size()) + " " + std::to_string(argument.size()) + " " +
                         std::to_string(scriptLength) + "\n" + line + argument + script + "\n";
