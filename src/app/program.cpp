@@ -38,7 +38,6 @@ void runExitRoutine() {
 
 int startProgram() {
     restrictDllSearch();
-    startAdapterQuery();
     SetCurrentDirectoryA(programDirectory().c_str());
     exitRoutine = releaseGlobals;
     bool created = createMainWindow();

@@ -23,9 +23,10 @@ struct KindClass {
 };
 
 // Window class and styles of each kind of control. Siblings clip each other
-// because some of them overlap.
+// because some of them overlap. Visible from the start: nothing shows before
+// the main window does.
 KindClass classOf(ControlKind kind) {
-    const DWORD common = WS_CHILD | WS_CLIPSIBLINGS;
+    const DWORD common = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
     switch (kind) {
     case label:
         return {"STATIC", common | SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX, 0};
@@ -158,8 +159,6 @@ bool createMainWindow() {
     SendMessageA(theWindow, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
                  FALSE);
     createControls();
-    for (HWND control : controls)
-        ShowWindow(control, SW_SHOWNA);
     fireEvent(sourceMainWindow, created);
     if (!theWindow) return true; // the created handler already closed it
     ShowWindow(theWindow, SW_SHOW);

@@ -14,8 +14,6 @@ void restrictDllSearch();       // System32 only for DLLs loaded from here on
 
 // Descriptions of the network adapters, in the order Windows reports them.
 std::vector<std::string> enumerateAdapters();
-// Asks now, on a thread of its own; the next enumerateAdapters takes the answer.
-void startAdapterQuery();
 
 // Processes and the shell. runAndWait is true when the process started; the
 // child's exit code goes to exitCode when the caller asks for it.

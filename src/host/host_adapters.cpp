@@ -9,9 +9,7 @@
 #include <memory>
 #include <new>
 
-namespace {
-
-std::vector<std::string> queryAdapters() {
+std::vector<std::string> enumerateAdapters() {
     std::vector<std::string> descriptions;
     using GetAdaptersInfoCall = ULONG(WINAPI*)(PIP_ADAPTER_INFO, PULONG);
     auto getAdaptersInfo = systemCall<GetAdaptersInfoCall>("iphlpapi.dll", "GetAdaptersInfo");
@@ -32,31 +30,5 @@ std::vector<std::string> queryAdapters() {
                                       strnlen(adapter->Description, sizeof adapter->Description));
         break;
     }
-    return descriptions;
-}
-
-// IP Helper takes a while to load and answer; started first thing, the
-// query runs beside the making of the window.
-HANDLE queryThread;
-std::vector<std::string> answered;
-
-DWORD WINAPI runQuery(void*) {
-    answered = queryAdapters();
-    return 0;
-}
-
-} // namespace
-
-void startAdapterQuery() {
-    if (!queryThread) queryThread = CreateThread(nullptr, 0, runQuery, nullptr, 0, nullptr);
-}
-
-std::vector<std::string> enumerateAdapters() {
-    if (!queryThread) return queryAdapters();
-    WaitForSingleObject(queryThread, INFINITE);
-    CloseHandle(queryThread);
-    queryThread = nullptr;
-    std::vector<std::string> descriptions;
-    descriptions.swap(answered);
     return descriptions;
 }
