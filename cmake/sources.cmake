@@ -4,6 +4,7 @@ set(PORTABLE_SOURCES
   src/host/line_reader.cpp
   src/adapters/adapter_list.cpp
   src/reader/capture.cpp
+  src/reader/capture_batch.cpp
   src/reader/capture_state.cpp
   src/app/skin_colors.cpp
   src/reader/modern_report.cpp

@@ -5,9 +5,3 @@
 #include <string>
 
 std::string captureCurrentConfig();
-
-// The batch text that has ipconfig write its report to `reportPath`.
-std::string captureBatchText(const std::string& reportPath);
-
-// The command line that runs the batch file.
-std::string batchCommandLine(const std::string& batchPath);

@@ -4,7 +4,7 @@
 
 #include "common/files.h"
 #include "driver.h"
-#include "reader/capture.h"
+#include "reader/capture_batch.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,4 +1,5 @@
 #include "reader/capture.h"
+#include "reader/capture_batch.h"
 
 #include "fakes.h"
 #include "reader/capture_state.h"
