@@ -349,6 +349,38 @@ TEST_F(Skin, SwitchingOffGivesTheDrawingBack) {
     EXPECT_TRUE(pixelLeaves(dropDown, 0, outerSize(dropDown).cy / 2, schemeColour(1)));
 }
 
+// A procedure put on the edit box after the skin's, counting what it sees.
+WNDPROC underLater;
+int laterMessages;
+LRESULT CALLBACK laterProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    ++laterMessages;
+    return CallWindowProcA(underLater, window, message, wParam, lParam);
+}
+
+TEST_F(Skin, ALaterSubclassKeepsWorkingThroughSwitchingOffAndBackOn) {
+    ASSERT_TRUE(setVisualStyle(1));
+    underLater = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(laterProc)));
+    ASSERT_TRUE(underLater);
+    EXPECT_FALSE(setVisualStyle(0));
+    // The later procedure stays on top, and the box is drawn as the system draws it.
+    EXPECT_EQ(GetWindowLongPtrA(edit, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(laterProc));
+    EXPECT_TRUE(hasClientEdge(edit));
+    EXPECT_TRUE(leftEdgeBecomes(edit, GetSysColor(COLOR_BTNSHADOW)));
+    laterMessages = 0;
+    ASSERT_TRUE(SetWindowTextA(edit, "10.1.2.3"));
+    char text[32] = {};
+    GetWindowTextA(edit, text, sizeof text);
+    EXPECT_STREQ(text, "10.1.2.3");
+    EXPECT_GT(laterMessages, 0);
+    // Switched on again, the frame comes back under the later procedure.
+    ASSERT_TRUE(setVisualStyle(2));
+    EXPECT_TRUE(leftEdgeBecomes(edit, schemeColour(2)));
+    EXPECT_EQ(GetWindowLongPtrA(edit, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(laterProc));
+    EXPECT_TRUE(DestroyWindow(edit));
+    edit = nullptr;
+}
+
 TEST_F(Skin, NoHookIsLeftAfterReplacingAndSwitchingOff) {
     ASSERT_TRUE(setVisualStyle(1));
     ASSERT_TRUE(setVisualStyle(2));
