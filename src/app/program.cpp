@@ -6,6 +6,7 @@
 #include "reader/capture_state.h"
 #include "window.h"
 
+#include <ole2.h>
 #include <windowsx.h>
 
 namespace {
@@ -38,6 +39,7 @@ void runExitRoutine() {
 
 int startProgram() {
     restrictDllSearch();
+    OleInitialize(nullptr);
     SetCurrentDirectoryA(programDirectory().c_str());
     exitRoutine = releaseGlobals;
     bool created = createMainWindow();
@@ -46,7 +48,7 @@ int startProgram() {
     runExitRoutine();
     closeAllFiles();
     releaseWindowResources();
-    endShellUse();
+    OleUninitialize();
     return created ? 0 : -1;
 }
 

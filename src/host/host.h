@@ -22,8 +22,6 @@ int shellOpen(const std::string& path); // ShellExecute's result, > 32 on succes
 // Waits, at most this long, for the program the last shellOpen started.
 void waitForShellProcess(unsigned milliseconds);
 void openWebPage(const std::string& address);
-// At the end of the run, after the last shell call.
-void endShellUse();
 
 // The wait cursor, while the program cannot respond.
 void setWaitCursor(bool on);

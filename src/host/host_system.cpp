@@ -5,7 +5,6 @@
 #include "system_library.h"
 
 #include <windows.h>
-#include <objbase.h>
 #include <shellapi.h>
 
 std::string programDirectory() {
@@ -66,20 +65,8 @@ bool runAndWait(const std::string& commandLine, unsigned long* exitCode) {
 }
 
 namespace {
-
 HANDLE shellProcess; // what the last shellOpen started, until waited for
-bool comStarted;
-
-// The shell may hand a file to extensions that need COM on the calling thread.
-void prepareShell() {
-    using CoInitializeExCall = HRESULT(WINAPI*)(void*, DWORD);
-    if (comStarted) return;
-    auto start = systemCall<CoInitializeExCall>("ole32.dll", "CoInitializeEx");
-    comStarted =
-        start && SUCCEEDED(start(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
 }
-
-} // namespace
 
 int shellOpen(const std::string& path) {
     SHELLEXECUTEINFOA info{};
@@ -89,7 +76,6 @@ int shellOpen(const std::string& path) {
     info.lpDirectory = "";
     info.nShow = SW_SHOWNORMAL;
     using ShellExecuteExCall = BOOL(WINAPI*)(SHELLEXECUTEINFOA*);
-    prepareShell();
     auto execute = systemCall<ShellExecuteExCall>("shell32.dll", "ShellExecuteExA");
     if (!execute) return SE_ERR_DLLNOTFOUND;
     execute(&info);
@@ -111,17 +97,8 @@ void openWebPage(const std::string& address) {
     HWND owner = FindWindowExA(nullptr, nullptr, nullptr, "Microsoft Internet Explorer");
     using ShellExecuteCall =
         HINSTANCE(WINAPI*)(HWND, const char*, const char*, const char*, const char*, int);
-    prepareShell();
     auto execute = systemCall<ShellExecuteCall>("shell32.dll", "ShellExecuteA");
     if (execute) execute(owner, "open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
-}
-
-void endShellUse() {
-    using CoUninitializeCall = void(WINAPI*)();
-    if (!comStarted) return;
-    comStarted = false;
-    auto end = systemCall<CoUninitializeCall>("ole32.dll", "CoUninitialize");
-    if (end) end();
 }
 
 int showMessage(const std::string& text, unsigned flags, const std::string& title) {
