@@ -92,20 +92,14 @@ void modernReport(benchmark::State& state) {
     finish(state, report, record);
 }
 
-BENCHMARK(longLabelReport)
-    ->Arg(1)
-    ->Arg(10)
-    ->Arg(100)
-    ->Unit(benchmark::kMillisecond)
-    ->Repetitions(5)
-    ->ReportAggregatesOnly(true);
-BENCHMARK(modernReport)
-    ->Arg(1)
-    ->Arg(10)
-    ->Arg(100)
-    ->Unit(benchmark::kMillisecond)
-    ->Repetitions(5)
-    ->ReportAggregatesOnly(true);
+// 1x, 10x and 100x the report, so the growth shows whether the time is linear.
+void sizes(benchmark::internal::Benchmark* b) {
+    b->Arg(1)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond)->Repetitions(5);
+    b->ReportAggregatesOnly(true);
+}
+
+BENCHMARK(longLabelReport)->Apply(sizes);
+BENCHMARK(modernReport)->Apply(sizes);
 
 } // namespace
 
